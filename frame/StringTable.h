@@ -1,0 +1,20 @@
+#pragma once
+// Each module writes its string table once, as an X-macro list in its own header:
+//
+//   #define CLAMP_STRINGS(X)            (each line continued with a backslash)
+//     X(1, "Source Material")
+//     X(2, "Color Clamp Parameters")
+//
+// The module's .rc expands the list into its STRINGTABLE (windres runs the preprocessor);
+// the native build expands it into the table below, which its LoadStringW stand-in reads.
+
+struct ResourceString {
+  int id;
+  const wchar_t* text;
+};
+
+#define OSTREL_RC_STRING(id, text) id, L##text
+#define OSTREL_NATIVE_STRING(id, text) {id, L##text},
+
+// Defined natively by each module (from its list); empty-terminated by id 0.
+extern const ResourceString moduleStringTable[];
