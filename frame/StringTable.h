@@ -7,14 +7,18 @@
 //
 // The module's .rc expands the list into its STRINGTABLE (windres runs the preprocessor);
 // the native build expands it into the table below, which its LoadStringW stand-in reads.
+// An .rc file may include this header: windres defines RC_INVOKED and sees only the macros.
+
+#define OSTREL_RC_STRING(id, text) id, L##text
+#define OSTREL_NATIVE_STRING(id, text) {id, L##text},
+
+#if !defined(RC_INVOKED)
 
 struct ResourceString {
   int id;
   const wchar_t* text;
 };
 
-#define OSTREL_RC_STRING(id, text) id, L##text
-#define OSTREL_NATIVE_STRING(id, text) {id, L##text},
-
 // Defined natively by each module (from its list); empty-terminated by id 0.
 extern const ResourceString moduleStringTable[];
+#endif

@@ -5,14 +5,17 @@
 class ILoad;
 
 class HOSTAPI PostLoadCallback {
-public:
+ public:
   virtual ~PostLoadCallback();
   virtual void proc(ILoad* iload) = 0;  // runs once every object and reference is restored
-  virtual int Priority();
+  virtual int Priority();               // lower runs first; 5 by default
+  // Called instead of proc when the load fails before the callbacks run; a callback that
+  // owns itself deletes itself here. The default does nothing.
+  virtual void Abandon();
 };
 
 class HOSTAPI ISave {
-public:
+ public:
   virtual ~ISave();
   virtual void BeginChunk(USHORT id) = 0;
   virtual void EndChunk() = 0;
@@ -22,7 +25,7 @@ public:
 };
 
 class HOSTAPI ILoad {
-public:
+ public:
   virtual ~ILoad();
   // IO_OK with the next chunk of the current level open, IO_END when none is left,
   // IO_ERROR for a chunk whose header or length does not fit.

@@ -2,7 +2,7 @@
 // RGB and RGBA colours in single precision, 0 ... 1 per channel.
 
 class Color {
-public:
+ public:
   float r = 0.0f, g = 0.0f, b = 0.0f;
 
   constexpr Color() = default;
@@ -37,7 +37,7 @@ public:
 constexpr Color operator*(float f, const Color& c) { return c * f; }
 
 class AColor {
-public:
+ public:
   float r = 0.0f, g = 0.0f, b = 0.0f, a = 0.0f;
 
   constexpr AColor() = default;

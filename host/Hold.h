@@ -8,7 +8,7 @@
 #include "host/MaxTypes.h"
 
 class HOSTAPI RestoreObj : public MaxHeapOperators {
-public:
+ public:
   virtual ~RestoreObj();
   virtual void Restore(int isUndo) = 0;  // back to the state before the change
   virtual void Redo() = 0;               // forward to the state after it
@@ -18,13 +18,13 @@ public:
 };
 
 class HOSTAPI Hold {
-public:
+ public:
   Hold();
   Hold(const Hold&) = delete;
   Hold& operator=(const Hold&) = delete;
   ~Hold();
 
-  void Begin();   // nests: only the outermost Accept or Cancel ends the hold
+  void Begin();  // nests: only the outermost Accept or Cancel ends the hold
   void Accept(const wchar_t* name);
   void Cancel();  // restores the recorded changes at once; leaves no entry
   BOOL Holding();
@@ -42,11 +42,12 @@ public:
   WStr RedoEntryName(int i) const;
   void ClearHistory();
 
-private:
+ private:
   struct Entry;
   std::vector<Entry*> undoStack;
   std::vector<Entry*> redoStack;
   std::vector<RestoreObj*> pending;
+  std::vector<std::size_t> marks;  // size of `pending` at each open Begin
   int level = 0;
   int suspended = 0;
   bool restoring = false;

@@ -5,7 +5,7 @@
 #include "host/MaxTypes.h"
 
 class Interval {
-public:
+ public:
   constexpr Interval() : start(TIME_NegInfinity), end(TIME_NegInfinity) {}
   constexpr Interval(TimeValue s, TimeValue e) : start(s), end(e) {}
 
@@ -44,7 +44,7 @@ public:
   constexpr bool operator==(const Interval& o) const { return start == o.start && end == o.end; }
   constexpr bool operator!=(const Interval& o) const { return !(*this == o); }
 
-private:
+ private:
   TimeValue start;
   TimeValue end;
 };

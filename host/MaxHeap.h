@@ -10,7 +10,7 @@
 // Objects handed to the host are allocated through these, so that host and modules share
 // one heap whatever runtime each was built with.
 class HOSTAPI MaxHeapOperators {
-public:
+ public:
   static void* operator new(std::size_t size);
   static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
   static void* operator new[](std::size_t size);
@@ -24,13 +24,13 @@ public:
 HOSTAPI void SetHostHeapFailAfter(int count);
 
 class HOSTAPI TabOutOfRangeException : public std::out_of_range {
-public:
+ public:
   TabOutOfRangeException() : std::out_of_range("Invalid index passed into a Max SDK Tab::operator[]") {}
 };
 
 template <class T>
 class Tab {
-public:
+ public:
   int Count() const { return static_cast<int>(items.size()); }
   void Append(const T& v) { items.push_back(v); }
   void ZeroCount() { items.clear(); }
@@ -43,6 +43,6 @@ public:
     return items[static_cast<std::size_t>(i)];
   }
 
-private:
+ private:
   std::vector<T> items;
 };

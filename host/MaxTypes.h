@@ -21,7 +21,7 @@ constexpr SClass_ID TEXOUTPUT_CLASS_ID = 0x1020;
 constexpr SClass_ID REF_TARGET_CLASS_ID = 0x900;
 
 class Class_ID {
-public:
+ public:
   constexpr Class_ID() = default;
   constexpr Class_ID(ULONG a, ULONG b) : a(a), b(b) {}
   constexpr ULONG PartA() const { return a; }
@@ -30,7 +30,7 @@ public:
   constexpr bool operator!=(const Class_ID& o) const { return !(*this == o); }
   constexpr bool operator<(const Class_ID& o) const { return a < o.a || (a == o.a && b < o.b); }
 
-private:
+ private:
   ULONG a = 0xFFFFFFFFu;
   ULONG b = 0xFFFFFFFFu;
 };
@@ -55,7 +55,7 @@ enum IOResult { IO_OK = 0, IO_END = 1, IO_ERROR = 2 };
 
 // The host's wide string. Stored in scene files as UTF-16 so both builds read each other's files.
 class HOSTAPI WStr {
-public:
+ public:
   WStr() = default;
   WStr(const wchar_t* s) : text(s ? s : L"") {}  // NOLINT(google-explicit-constructor)
   WStr(std::wstring s) : text(std::move(s)) {}   // NOLINT(google-explicit-constructor)
@@ -73,7 +73,7 @@ public:
   bool operator==(const wchar_t* o) const { return text == (o ? o : L""); }
   WStr operator+(const WStr& o) const { return WStr(text + o.text); }
 
-private:
+ private:
   std::wstring text;
 };
 using MSTR = WStr;

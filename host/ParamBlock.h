@@ -42,14 +42,14 @@ struct GetParamDim {
 constexpr Class_ID PARAMETER_BLOCK_CLASS(0x00000008, 0x00000000);
 
 class HOSTAPI IParamBlock : public ReferenceTarget {
-public:
+ public:
   IParamBlock(const ParamBlockDescID* desc, int count, DWORD version);
   ~IParamBlock() override;
 
   int NumParams() const;
   ParamType GetParameterType(int i) const;
   BOOL IsAnimatable(int i) const;
-  DWORD GetParamID(int i) const;  // the id of the layout, or the index for unversioned blocks
+  DWORD GetParamID(int i) const;    // the id of the layout, or the index for unversioned blocks
   int IndexFromID(DWORD id) const;  // -1 when no parameter has that id
   DWORD GetVersion() const;
 
@@ -109,7 +109,7 @@ public:
   const Param& param(int i) const;
   void setParam(int i, const Param& p, BOOL notify);
 
-private:
+ private:
   std::vector<Param> params;
   DWORD version;
 };

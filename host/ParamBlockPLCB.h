@@ -14,12 +14,13 @@ struct ParamVersionDesc {
 // carrying over the values and keys of the parameters whose ids match; parameters new in the
 // current layout hold zeros. The callback deletes itself after running.
 class HOSTAPI ParamBlockPLCB : public PostLoadCallback, public MaxHeapOperators {
-public:
+ public:
   ParamBlockPLCB(const ParamVersionDesc* oldVersions, int count, const ParamVersionDesc* current,
                  ReferenceTarget* target, int refNum);
   void proc(ILoad* iload) override;
+  void Abandon() override;  // deletes the callback
 
-private:
+ private:
   const ParamVersionDesc* oldVersions;
   int count;
   const ParamVersionDesc* current;

@@ -3,7 +3,7 @@
 #include "host/HostApi.h"
 
 class HOSTAPI ParamDimension {
-public:
+ public:
   virtual ~ParamDimension();
   virtual float Convert(float value);    // stored -> shown
   virtual float UnConvert(float value);  // shown -> stored

@@ -4,7 +4,7 @@
 // A 3-vector in single precision. Every operation stays in float.
 
 class Point3 {
-public:
+ public:
   float x = 0.0f, y = 0.0f, z = 0.0f;
 
   constexpr Point3() = default;
@@ -35,7 +35,8 @@ constexpr Point3 operator*(float f, const Point3& p) { return p * f; }
 constexpr float DotProd(const Point3& a, const Point3& b) { return a % b; }
 constexpr Point3 CrossProd(const Point3& a, const Point3& b) { return a ^ b; }
 
-inline float Length(const Point3& p) { return std::sqrt(p % p); }
+// p % p is the squared length, not a redundant expression.
+inline float Length(const Point3& p) { return std::sqrt(p % p); }  // NOLINT(misc-redundant-expression)
 inline Point3 Normalize(const Point3& p) {
   const float l = Length(p);
   return l != 0.0f ? p / l : p;

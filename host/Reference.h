@@ -16,7 +16,7 @@ using RefTargetHandle = ReferenceTarget*;
 using RefMakerHandle = ReferenceMaker*;
 
 class HOSTAPI Animatable : public MaxHeapOperators {
-public:
+ public:
   Animatable();
   Animatable(const Animatable&) = delete;
   Animatable& operator=(const Animatable&) = delete;
@@ -33,7 +33,7 @@ public:
 };
 
 class HOSTAPI ReferenceMaker : public Animatable {
-public:
+ public:
   ReferenceMaker();
   // Drops every reference this maker still holds; a target left without dependents is deleted.
   ~ReferenceMaker() override;
@@ -53,18 +53,18 @@ public:
   virtual IOResult Load(ILoad* iload);
   virtual BOOL IsRefTarget();
 
-protected:
+ protected:
   // Only stores the pointer; the host keeps the dependency links.
   virtual void SetReference(int i, RefTargetHandle target);
 
-private:
+ private:
   friend class ReferenceTarget;
   void forgetTarget(ReferenceTarget* target);
   std::vector<ReferenceTarget*> heldTargets;  // one entry per link, the host's own record
 };
 
 class HOSTAPI ReferenceTarget : public ReferenceMaker {
-public:
+ public:
   ReferenceTarget();
   // A target deleted while makers still point at it clears their slots first.
   ~ReferenceTarget() override;
@@ -79,7 +79,7 @@ public:
   int NumDependents() const;
   ReferenceMaker* GetDependent(int i) const;
 
-private:
+ private:
   friend class ReferenceMaker;
   void addDependent(ReferenceMaker* maker);
   bool removeDependent(ReferenceMaker* maker);
@@ -89,7 +89,7 @@ private:
 // Maps originals to clones within one cloning operation, so a target shared by several
 // makers is cloned once.
 class HOSTAPI RemapDir {
-public:
+ public:
   RemapDir();
   RemapDir(const RemapDir&) = delete;
   RemapDir& operator=(const RemapDir&) = delete;
@@ -98,7 +98,7 @@ public:
   RefTargetHandle FindMapping(RefTargetHandle original);
   void AddEntry(RefTargetHandle original, RefTargetHandle clone);
 
-private:
+ private:
   std::vector<std::pair<RefTargetHandle, RefTargetHandle>> entries;
 };
 

@@ -1,0 +1,3 @@
+#include "frame/Perturb.h"
+
+void Perturb::SetParamDlg(PerturbDlg* dlg) { paramDlg = dlg; }

@@ -1,0 +1,5 @@
+// The renderer's per-sample interfaces.
+#include "host/ShadeContext.h"
+
+LightDesc::~LightDesc() = default;
+ShadeContext::~ShadeContext() = default;

@@ -1,0 +1,36 @@
+#include "RenderTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include "tools/Platform.h"
+
+const ModuleSet& RealModules() {
+  static ModuleSet* modules = [] {
+    auto* m = new ModuleSet();
+    std::string error;
+    EXPECT_TRUE(m->LoadFolder(ExecutableFolder(), error)) << error;
+    return m;
+  }();
+  return *modules;
+}
+
+Image RenderJobNow(RenderJob& job, int threads, std::unique_ptr<Frame>* frame) {
+  RenderSettings settings;
+  settings.width = job.width;
+  settings.height = job.height;
+  settings.time = job.time;
+  settings.threads = threads;
+  auto f = std::make_unique<Frame>(BuildLayout(job.layout), job.Materials(), settings);
+  Image image = f->Render();
+  if (frame != nullptr) *frame = std::move(f);
+  return image;
+}
+
+std::unique_ptr<RenderedJob> RenderSpec(const JobSpec& spec, int threads) {
+  auto r = std::make_unique<RenderedJob>();
+  std::string error;
+  r->job = BuildJob(RealModules(), spec, r->holder, error);
+  EXPECT_NE(r->job, nullptr) << spec.plugin << ": " << error;
+  if (r->job != nullptr) r->image = RenderJobNow(*r->job, threads, &r->frame);
+  return r;
+}
