@@ -109,7 +109,7 @@ Mtl* Clamp::GetSubMtl(int /*i*/) { return sourceMtl; }
 
 void Clamp::SetSubMtl(int i, Mtl* m) {
   // The one slot is reference 1; any other slot number would land on another reference.
-  ReplaceReference(i + 1, m);
+  if (i == 0) ReplaceReference(kSourceMtlRef, m);
 }
 
 WStr Clamp::GetSubMtlSlotName(int /*i*/) { return LoadResourceText(IDS_SOURCE_MATERIAL); }

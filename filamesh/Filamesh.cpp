@@ -38,7 +38,8 @@ RefResult Filamesh::NotifyRefChanged(const Interval& changeInt, RefTargetHandle 
       if (hTarget == paramBlock && editorPanel) editorPanel->Invalidate();
       return REF_SUCCEED;
     case REFMSG_GET_PARAM_NAME: {
-      auto* request = reinterpret_cast<GetParamName*>(partID);
+      // The host passes the request record through the part id.
+      auto* request = reinterpret_cast<GetParamName*>(partID);  // NOLINT(performance-no-int-to-ptr)
       if (const wchar_t* name = FilameshParamName(request->index)) request->name = name;
       return REF_STOP;
     }

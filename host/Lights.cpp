@@ -64,6 +64,10 @@ BOOL FixedLight::Illuminate(ShadeContext& /*sc*/, Point3& normal, Color& color, 
   return reaches;
 }
 
+// Emitted here so that the Windows build exports it: code outside the host library that takes its
+// address (a reference binding in a test's comparison) imports it from the host.
+constexpr int SampleShadeContext::kMaxLights;
+
 void SampleShadeContext::AddLight(LightDesc* light) {
   if (nLights < 0) nLights = 0;
   if (nLights >= kMaxLights) return;

@@ -1,6 +1,11 @@
 #pragma once
 // Old-style parameter blocks: indexed, typed parameters, each animatable with keys.
-// Interpolation between keys is linear, per channel.
+// Interpolation between keys is linear, per channel, for floats, colours and point3s; ints and
+// BOOLs are stepped (each key's value holds until the next key). Before the first key a track
+// holds the first key's value, after the last key the last one's. An animated value at t is
+// valid over the span around t in which it keeps its value: one instant between two keys of
+// different values, the span between equal keys, everything before the first key or after the
+// last; an unanimated value is valid FOREVER.
 #include <vector>
 
 #include "host/Color.h"

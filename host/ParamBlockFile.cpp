@@ -142,7 +142,7 @@ IOResult IParamBlock::Save(ISave* isave) {
 IOResult IParamBlock::Load(ILoad* iload) {
   // Built aside and taken over only when the whole block has been read.
   std::vector<Param> loaded;
-  DWORD loadedVersion = 0;
+  std::uint32_t loadedVersion = 0;
   std::uint32_t count = 0;
   bool haveLayout = false;
   IOResult r = IO_OK;

@@ -159,9 +159,9 @@ void Penumbrix::NotifyChanged() { NotifyDependents(FOREVER, PART_ALL, REFMSG_CHA
 // ---- Housekeeping ----
 
 void Penumbrix::Reset() {
-  ReplaceReference(kRefParamBlock, CreateParameterBlock(kPenumbrixCurrentVersion.desc,
-                                                        kPenumbrixCurrentVersion.count,
-                                                        kPenumbrixCurrentVersion.version));
+  ReplaceReference(kRefParamBlock,
+                   CreateParameterBlock(kPenumbrixCurrentVersion.desc, kPenumbrixCurrentVersion.count,
+                                        kPenumbrixCurrentVersion.version));
   validity = NEVER;
   DeleteReference(kRefDarkMap);
   DeleteReference(kRefLitMap);

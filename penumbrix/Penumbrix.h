@@ -14,7 +14,7 @@
 extern int moduleDataVersion;
 
 class Penumbrix : public Texmap {
-public:
+ public:
   // Sides of every pair.
   static constexpr int kDark = 0;
   static constexpr int kLit = 1;
@@ -38,7 +38,10 @@ public:
   // Fills the whole table and marks it current. Not while samples are being evaluated.
   void BuildCurveTable();
   // The curve weight of a normalised level, rebuilding a stale table first.
-  float LookupCurve(float e);
+  float LookupCurve(float e) {
+    EnsureCurveTable();
+    return curveTable[CurveIndex(e)];
+  }
   // The next lookup rebuilds the table.
   void InvalidateCurveTable() { curveTableState.store(kTableStale, std::memory_order_release); }
   bool CurveTableCurrent() const { return curveTableState.load(std::memory_order_acquire) == kTableCurrent; }
@@ -107,10 +110,10 @@ public:
   BYTE rollupOpen = 3;
   int rollupScrollPos = 0;
 
-protected:
+ protected:
   void SetReference(int i, RefTargetHandle target) override;
 
-private:
+ private:
   // The table's life: stale until a lookup claims the rebuild, current once it is done.
   static constexpr int kTableStale = 0;
   static constexpr int kTableBuilding = 1;

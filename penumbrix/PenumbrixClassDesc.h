@@ -4,7 +4,7 @@
 #include "frame/OstrelClassDesc.h"
 
 class PenumbrixClassDesc : public OstrelClassDesc {
-public:
+ public:
   int IsPublic() override;
   void* Create(BOOL loading) override;
   const wchar_t* ClassName() override;

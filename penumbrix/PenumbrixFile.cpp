@@ -31,9 +31,9 @@ IOResult ReadIntChunk(ILoad* iload, std::int32_t& value) {
   const IOResult res = iload->Read(bytes, sizeof bytes, &nread);
   if (res != IO_OK) return res;
   if (nread != sizeof bytes) return IO_ERROR;
-  value = static_cast<std::int32_t>(static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-                                    static_cast<std::uint32_t>(bytes[2]) << 16 |
-                                    static_cast<std::uint32_t>(bytes[3]) << 24);
+  value = static_cast<std::int32_t>(
+      static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+      static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24);
   return IO_OK;
 }
 
@@ -41,16 +41,18 @@ IOResult ReadIntChunk(ILoad* iload, std::int32_t& value) {
 // block knew no amounts, and the conversion leaves new parameters at 0, which would shade
 // every sample black; such a map gets both amounts at 1, the way it shaded before.
 class PenumbrixPostLoad : public PostLoadCallback, public MaxHeapOperators {
-public:
+ public:
   explicit PenumbrixPostLoad(Penumbrix* map) : map(map) {}
 
   void proc(ILoad* iload) override {
     const bool fromVersion1 =
         map->paramBlock != nullptr && map->paramBlock->GetVersion() == kPenumbrixOldBlockVersion;
-    auto* conversion = new (std::nothrow) ParamBlockPLCB(kPenumbrixOldVersions, kPenumbrixOldVersionCount,
-                                                         &kPenumbrixCurrentVersion, map, Penumbrix::kRefParamBlock);
+    auto* conversion =
+        new (std::nothrow) ParamBlockPLCB(kPenumbrixOldVersions, kPenumbrixOldVersionCount,
+                                          &kPenumbrixCurrentVersion, map, Penumbrix::kRefParamBlock);
     if (conversion != nullptr) conversion->proc(iload);  // deletes itself
-    if (fromVersion1 && map->paramBlock != nullptr && map->paramBlock->GetVersion() == kPenumbrixBlockVersion) {
+    if (fromVersion1 && map->paramBlock != nullptr &&
+        map->paramBlock->GetVersion() == kPenumbrixBlockVersion) {
       // Plain values, not keys, whatever the animate mode.
       const BOOL animating = Animating();
       if (animating) AnimateOff();
@@ -64,7 +66,7 @@ public:
   // The load failed before the callbacks ran.
   void Abandon() override { delete this; }
 
-private:
+ private:
   Penumbrix* map;
 };
 

@@ -2,7 +2,7 @@
 // What the map asks of its open editor panel. The map calls these only while a panel shows it.
 
 class PenumbrixPanel {
-public:
+ public:
   // Repaint the curve view now; the map's transition table becomes stale.
   virtual void RedrawCurve() = 0;
   // The map's values changed: reload every control at the next paint.
@@ -14,6 +14,6 @@ public:
   virtual void ShowHighThreshold(float v) = 0;
   virtual void ShowAmount(int side, int percent) = 0;
 
-protected:
+ protected:
   ~PenumbrixPanel() = default;
 };

@@ -5,9 +5,9 @@
 namespace {
 // Ids 1 to 10; the first eight are the whole of version 1.
 const ParamBlockDescID kLayout[kPenumbrixParamCount] = {
-    {TYPE_FLOAT, nullptr, TRUE, 1}, {TYPE_FLOAT, nullptr, TRUE, 2}, {TYPE_FLOAT, nullptr, TRUE, 3},
-    {TYPE_FLOAT, nullptr, TRUE, 4}, {TYPE_FLOAT, nullptr, TRUE, 5}, {TYPE_FLOAT, nullptr, TRUE, 6},
-    {TYPE_RGBA, nullptr, TRUE, 7},  {TYPE_RGBA, nullptr, TRUE, 8},  {TYPE_FLOAT, nullptr, TRUE, 9},
+    {TYPE_FLOAT, nullptr, TRUE, 1},  {TYPE_FLOAT, nullptr, TRUE, 2}, {TYPE_FLOAT, nullptr, TRUE, 3},
+    {TYPE_FLOAT, nullptr, TRUE, 4},  {TYPE_FLOAT, nullptr, TRUE, 5}, {TYPE_FLOAT, nullptr, TRUE, 6},
+    {TYPE_RGBA, nullptr, TRUE, 7},   {TYPE_RGBA, nullptr, TRUE, 8},  {TYPE_FLOAT, nullptr, TRUE, 9},
     {TYPE_FLOAT, nullptr, TRUE, 10},
 };
 constexpr int kVersion1Count = 8;

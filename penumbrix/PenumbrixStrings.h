@@ -19,20 +19,20 @@
 #define IDS_OUTPUT 30479
 
 // The module's string table, expanded by the .rc and by the native table.
-#define PENUMBRIX_STRINGS(X)              \
-  X(IDS_PENUMBRIX, "Penumbrix")           \
-  X(IDS_COLOR1, "Color 1")                \
-  X(IDS_COLOR2, "Color 2")                \
-  X(IDS_PARAMETERS, "Parameters")         \
-  X(IDS_PARAM_CHANGE, "Param Change")     \
-  X(IDS_NONE, "None")                     \
-  X(IDS_LOW_THRESHOLD, "Dark")            \
-  X(IDS_HIGH_THRESHOLD, "Lit")            \
-  X(IDS_CONTROL1, "Control 1")            \
-  X(IDS_CONTROL2, "Control 2")            \
-  X(IDS_CURVE_LIT, "Lit")                 \
-  X(IDS_CURVE_DARK, "Dark")               \
-  X(IDS_COLOR_CHANGE, "Color Change")     \
-  X(IDS_AMOUNT1, "Color 1 Amount")        \
-  X(IDS_AMOUNT2, "Color 2 Amount")        \
+#define PENUMBRIX_STRINGS(X)          \
+  X(IDS_PENUMBRIX, "Penumbrix")       \
+  X(IDS_COLOR1, "Color 1")            \
+  X(IDS_COLOR2, "Color 2")            \
+  X(IDS_PARAMETERS, "Parameters")     \
+  X(IDS_PARAM_CHANGE, "Param Change") \
+  X(IDS_NONE, "None")                 \
+  X(IDS_LOW_THRESHOLD, "Dark")        \
+  X(IDS_HIGH_THRESHOLD, "Lit")        \
+  X(IDS_CONTROL1, "Control 1")        \
+  X(IDS_CONTROL2, "Control 2")        \
+  X(IDS_CURVE_LIT, "Lit")             \
+  X(IDS_CURVE_DARK, "Dark")           \
+  X(IDS_COLOR_CHANGE, "Color Change") \
+  X(IDS_AMOUNT1, "Color 1 Amount")    \
+  X(IDS_AMOUNT2, "Color 2 Amount")    \
   X(IDS_OUTPUT, "Output")

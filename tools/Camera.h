@@ -11,7 +11,7 @@ struct CameraSpec {
 };
 
 class Camera {
-public:
+ public:
   Camera(const CameraSpec& spec, int width, int height);
 
   Point3 ToCameraSpace(const Point3& world) const;
@@ -21,7 +21,7 @@ public:
   // The image point of a world point in pixels; false behind the eye.
   bool Project(const Point3& world, float& x, float& y) const;
 
-private:
+ private:
   Point3 eye, right, up, back;
   float halfWidth, halfHeight, pixelSize;
 };

@@ -124,8 +124,8 @@ void RegisterOwnClasses() {
   if (FindClassDesc(job->SuperClassID(), job->ClassID()) == nullptr) RegisterClassDesc(job);
 }
 
-bool RenderTo(RenderJob& job, int threads, const std::string& path, const std::string& label, std::ostream& out,
-              std::ostream& err) {
+bool RenderTo(RenderJob& job, int threads, const std::string& path, const std::string& label,
+              std::ostream& out, std::ostream& err) {
   RenderSettings settings;
   settings.width = job.width;
   settings.height = job.height;
@@ -142,7 +142,8 @@ bool RenderTo(RenderJob& job, int threads, const std::string& path, const std::s
     err << "ostrel: " << error << "\n";
     return false;
   }
-  out << "wrote " << path << " (" << job.width << "x" << job.height << ", " << LayoutName(job.layout) << ")\n";
+  out << "wrote " << path << " (" << job.width << "x" << job.height << ", " << LayoutName(job.layout)
+      << ")\n";
   return true;
 }
 

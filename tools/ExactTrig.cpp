@@ -39,9 +39,17 @@ void SinCosTurns(double turns, double& s, double& c) {
   const double sa = SinSeries(a);
   const double ca = CosSeries(a);
   switch (static_cast<long long>(q) & 3) {
-    case 0: s = sa, c = ca; break;
-    case 1: s = ca, c = -sa; break;
-    case 2: s = -sa, c = -ca; break;
-    default: s = -ca, c = sa; break;
+    case 0:
+      s = sa, c = ca;
+      break;
+    case 1:
+      s = ca, c = -sa;
+      break;
+    case 2:
+      s = -sa, c = -ca;
+      break;
+    default:
+      s = -ca, c = sa;
+      break;
   }
 }

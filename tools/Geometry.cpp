@@ -9,8 +9,12 @@ namespace {
 constexpr int kLeafSize = 4;
 constexpr int kStackDepth = 64;
 
-Point3 Min(const Point3& a, const Point3& b) { return {std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z)}; }
-Point3 Max(const Point3& a, const Point3& b) { return {std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z)}; }
+Point3 Min(const Point3& a, const Point3& b) {
+  return {std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z)};
+}
+Point3 Max(const Point3& a, const Point3& b) {
+  return {std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z)};
+}
 
 // A zero direction component gets a huge rather than an infinite inverse, so the slab test never
 // multiplies zero by infinity.
@@ -41,7 +45,8 @@ void Geometry::AddMesh(const Mesh& mesh, int object, const Camera& camera) {
     normals.push_back(camera.DirectionToCameraSpace(mesh.normals[i]));
     mapCoords.push_back(mesh.mapCoords[i]);
   }
-  for (const Triangle& f : mesh.faces) tris.push_back({{base + f.v[0], base + f.v[1], base + f.v[2]}, object});
+  for (const Triangle& f : mesh.faces)
+    tris.push_back({{base + f.v[0], base + f.v[1], base + f.v[2]}, object});
 }
 
 void Geometry::Build() {

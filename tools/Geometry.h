@@ -16,7 +16,7 @@ struct Hit {
 };
 
 class Geometry {
-public:
+ public:
   // Appends `mesh` as object `object`, moved into camera space.
   void AddMesh(const Mesh& mesh, int object, const Camera& camera);
   // Builds the hierarchy; call once after the last AddMesh.
@@ -32,7 +32,7 @@ public:
   Point3 MapCoords(const Hit& hit) const;
   Point3 Corner(int triangle, int corner) const;
 
-private:
+ private:
   struct Tri {
     int v[3];
     int object;

@@ -4,8 +4,8 @@
 
 #include "host/Color.h"
 
-constexpr int kNoObject = -1;     // the pixel shows the background
-constexpr int kMixedPixel = -2;   // the pixel's sub-samples saw different objects
+constexpr int kNoObject = -1;    // the pixel shows the background
+constexpr int kMixedPixel = -2;  // the pixel's sub-samples saw different objects
 
 struct Image {
   int width = 0;

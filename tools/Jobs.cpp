@@ -49,7 +49,8 @@ RenderJob* BuildJob(const ModuleSet& modules, const JobSpec& spec, SceneHolder& 
     return nullptr;
   }
   holder.Add(job);
-  job->layout = spec.hasLayout ? spec.layout : (sclass == MATERIAL_CLASS_ID ? LayoutId::kSample : LayoutId::kObjects);
+  job->layout =
+      spec.hasLayout ? spec.layout : (sclass == MATERIAL_CLASS_ID ? LayoutId::kSample : LayoutId::kObjects);
   job->width = spec.width;
   job->height = spec.height;
   job->time = spec.time;
@@ -64,7 +65,8 @@ RenderJob* BuildJob(const ModuleSet& modules, const JobSpec& spec, SceneHolder& 
   Mtl* main = nullptr;
   if (sclass == MATERIAL_CLASS_ID) {
     main = static_cast<Mtl*>(static_cast<MtlBase*>(plugin));
-    if (StdMat* source = AsStdMat(main->NumSubMtls() > 0 ? main->GetSubMtl(0) : nullptr)) ShowcaseLook(source);
+    if (StdMat* source = AsStdMat(main->NumSubMtls() > 0 ? main->GetSubMtl(0) : nullptr))
+      ShowcaseLook(source);
   } else {
     StdMat* carrier = NewDefaultStdMat();
     if (carrier == nullptr) {

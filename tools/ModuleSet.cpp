@@ -43,11 +43,16 @@ void ReadAbout(ClassDesc* desc, ModuleRecord& record) {
 
 std::string SuperClassText(SClass_ID sclass) {
   switch (sclass) {
-    case MATERIAL_CLASS_ID: return "material";
-    case TEXMAP_CLASS_ID: return "texture map";
-    case PARAMETER_BLOCK_CLASS_ID: return "parameter block";
-    case TEXOUTPUT_CLASS_ID: return "texture output";
-    default: return Hex(sclass, 4);
+    case MATERIAL_CLASS_ID:
+      return "material";
+    case TEXMAP_CLASS_ID:
+      return "texture map";
+    case PARAMETER_BLOCK_CLASS_ID:
+      return "parameter block";
+    case TEXOUTPUT_CLASS_ID:
+      return "texture output";
+    default:
+      return Hex(sclass, 4);
   }
 }
 
@@ -110,7 +115,8 @@ void ModuleSet::LoadOne(const std::string& folder, const std::string& file) {
     return skip("answers LibVersion " + Hex(record.libVersion) + ", not " + Hex(kHostSdkVersion));
   }
   record.numClasses = libNumberClasses();
-  if (record.numClasses < 1) return skip("has no classes (LibNumberClasses " + std::to_string(record.numClasses) + ")");
+  if (record.numClasses < 1)
+    return skip("has no classes (LibNumberClasses " + std::to_string(record.numClasses) + ")");
   record.desc = libClassDesc(0);
   if (record.desc == nullptr) return skip("has no class descriptor (LibClassDesc(0) answers null)");
   if (const wchar_t* text = libDescription()) record.description = text;
@@ -141,17 +147,17 @@ ClassDesc* ModuleSet::Find(const std::string& name) const {
 }
 
 void PrintModuleTable(const ModuleSet& modules, std::ostream& out) {
-  const std::vector<std::string> header = {"file",     "description", "class",   "super class", "class id",
-                                           "public",   "category",    "version", "built"};
+  const std::vector<std::string> header = {"file",   "description", "class",   "super class", "class id",
+                                           "public", "category",    "version", "built"};
   std::vector<std::vector<std::string>> rows;
   for (const ModuleRecord& r : modules.Records()) {
     if (!r.loaded) continue;
     std::ostringstream version;
     if (r.hasAbout) version << std::fixed << std::setprecision(3) << r.version;
-    rows.push_back({r.file, ToUtf8(r.description), ToUtf8(r.desc->ClassName()), SuperClassText(r.desc->SuperClassID()),
-                    ClassIdText(r.desc->ClassID()), r.desc->IsPublic() != 0 ? "yes" : "no",
-                    ToUtf8(r.desc->Category()), r.hasAbout ? version.str() : "-",
-                    r.hasAbout ? ToUtf8(r.buildDate) : "-"});
+    rows.push_back({r.file, ToUtf8(r.description), ToUtf8(r.desc->ClassName()),
+                    SuperClassText(r.desc->SuperClassID()), ClassIdText(r.desc->ClassID()),
+                    r.desc->IsPublic() != 0 ? "yes" : "no", ToUtf8(r.desc->Category()),
+                    r.hasAbout ? version.str() : "-", r.hasAbout ? ToUtf8(r.buildDate) : "-"});
   }
   std::vector<std::size_t> width(header.size());
   for (std::size_t c = 0; c < header.size(); ++c) {

@@ -9,7 +9,7 @@
 #include "tools/Platform.h"
 
 struct ModuleRecord {
-  std::string file;    // file name inside the folder
+  std::string file;  // file name inside the folder
   bool loaded = false;
   std::string reason;  // why the module was skipped
   ULONG libVersion = 0;
@@ -23,7 +23,7 @@ struct ModuleRecord {
 };
 
 class ModuleSet {
-public:
+ public:
   ModuleSet() = default;
   ModuleSet(const ModuleSet&) = delete;
   ModuleSet& operator=(const ModuleSet&) = delete;
@@ -37,7 +37,7 @@ public:
   // any letter case; null when none matches.
   ClassDesc* Find(const std::string& name) const;
 
-private:
+ private:
   void LoadOne(const std::string& folder, const std::string& file);
   std::vector<ModuleRecord> records;
   std::vector<std::unique_ptr<DynamicLibrary>> libraries;  // loaded modules, in load order

@@ -70,11 +70,16 @@ std::string FormatValue(IParamBlock* block, int i, TimeValue t) {
 
 std::string ParamTypeName(ParamType type) {
   switch (type) {
-    case TYPE_FLOAT: return "float";
-    case TYPE_INT: return "int";
-    case TYPE_RGBA: return "color";
-    case TYPE_POINT3: return "point3";
-    case TYPE_BOOL: return "bool";
+    case TYPE_FLOAT:
+      return "float";
+    case TYPE_INT:
+      return "int";
+    case TYPE_RGBA:
+      return "color";
+    case TYPE_POINT3:
+      return "point3";
+    case TYPE_BOOL:
+      return "bool";
   }
   return "?";
 }
@@ -157,8 +162,9 @@ std::vector<std::string> DescribeParameters(IParamBlock* block, TimeValue t) {
   std::vector<std::string> lines;
   for (int i = 0; i < block->NumParams(); ++i) {
     std::string name = ToUtf8(block->GetParamName(i).str());
-    lines.push_back("#" + std::to_string(i) + " \"" + name + "\" " + ParamTypeName(block->GetParameterType(i)) +
-                    " = " + FormatValue(block, i, t) + (block->IsAnimated(i) ? " (animated)" : ""));
+    lines.push_back("#" + std::to_string(i) + " \"" + name + "\" " +
+                    ParamTypeName(block->GetParameterType(i)) + " = " + FormatValue(block, i, t) +
+                    (block->IsAnimated(i) ? " (animated)" : ""));
   }
   return lines;
 }

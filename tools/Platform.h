@@ -5,7 +5,7 @@
 
 // A loaded shared library (a .dlt module).
 class DynamicLibrary {
-public:
+ public:
   virtual ~DynamicLibrary() = default;  // unloads the library
   // The address of an exported function, or null.
   virtual void* Symbol(const char* name) = 0;

@@ -9,12 +9,12 @@
 namespace {
 
 class PosixLibrary : public DynamicLibrary {
-public:
+ public:
   explicit PosixLibrary(void* handle) : handle(handle) {}
   ~PosixLibrary() override { dlclose(handle); }
   void* Symbol(const char* name) override { return dlsym(handle, name); }
 
-private:
+ private:
   void* handle;
 };
 

@@ -10,12 +10,12 @@
 namespace {
 
 class Win32Library : public DynamicLibrary {
-public:
+ public:
   explicit Win32Library(HMODULE module) : module(module) {}
   ~Win32Library() override { FreeLibrary(module); }
   void* Symbol(const char* name) override { return reinterpret_cast<void*>(GetProcAddress(module, name)); }
 
-private:
+ private:
   HMODULE module;
 };
 

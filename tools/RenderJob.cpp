@@ -40,7 +40,7 @@ IOResult ReadWords(ILoad* iload, std::uint32_t* words, int n) {
 bool ValidSide(std::uint32_t v) { return v >= 1 && v <= static_cast<std::uint32_t>(kMaxImageSide); }
 
 class RenderJobDesc : public ClassDesc {
-public:
+ public:
   int IsPublic() override { return 0; }
   void* Create(BOOL /*loading*/) override { return new (std::nothrow) RenderJob(); }
   const wchar_t* ClassName() override { return L"Render Job"; }

@@ -20,7 +20,7 @@ constexpr USHORT JOB_SLOTS_CHUNK = 0x0103;   // number of material slots
 constexpr int kMaxImageSide = 8192;
 
 class RenderJob : public ReferenceTarget {
-public:
+ public:
   LayoutId layout = LayoutId::kSample;
   int width = 320;
   int height = 240;
@@ -44,10 +44,10 @@ public:
   // Values out of range are refused, so a damaged file cannot ask for an impossible render.
   IOResult Load(ILoad* iload) override;
 
-protected:
+ protected:
   void SetReference(int i, RefTargetHandle target) override;
 
-private:
+ private:
   std::vector<Mtl*> slots;
 };
 

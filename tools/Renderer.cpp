@@ -27,13 +27,16 @@ int DefaultThreadCount() {
 }
 
 Frame::Frame(const SceneLayout& layout, const std::vector<Mtl*>& materials, const RenderSettings& settings)
-    : settings(settings), camera(layout.camera, settings.width, settings.height), background(layout.background) {
+    : settings(settings),
+      camera(layout.camera, settings.width, settings.height),
+      background(layout.background) {
   int object = 0;
   for (const ObjectSpec& spec : layout.objects) {
     geometry.AddMesh(spec.mesh, object++, camera);
     const bool backdrop = spec.slot == kCheckerBackdrop;
     Mtl* m = nullptr;
-    if (!backdrop && spec.slot >= 0 && static_cast<std::size_t>(spec.slot) < materials.size()) m = materials[spec.slot];
+    if (!backdrop && spec.slot >= 0 && static_cast<std::size_t>(spec.slot) < materials.size())
+      m = materials[spec.slot];
     objectMaterials.push_back(m);
     isBackdrop.push_back(backdrop ? 1 : 0);
     superSampled.push_back(0);
@@ -63,7 +66,8 @@ Frame::Frame(const SceneLayout& layout, const std::vector<Mtl*>& materials, cons
   }
 }
 
-bool Frame::ShadowTestOf(const void* scene, const Point3& point, const Point3& towardsLight, float maxDistance) {
+bool Frame::ShadowTestOf(const void* scene, const Point3& point, const Point3& towardsLight,
+                         float maxDistance) {
   const auto* g = static_cast<const Geometry*>(scene);
   return g->Blocked(point, towardsLight, kShadowBias, maxDistance - kShadowBias);
 }

@@ -19,7 +19,7 @@ struct RenderSettings {
 
 // Told how many tiles are done; called on the calling thread only.
 class ProgressSink {
-public:
+ public:
   virtual ~ProgressSink() = default;
   virtual void TilesDone(int done, int total) = 0;
 };
@@ -29,7 +29,7 @@ constexpr int kSuperSampleGrid = 3;
 constexpr int kTileSize = 16;
 
 class Frame {
-public:
+ public:
   // `materials` fills the layout's slots (a missing or null slot renders flat grey). The frame
   // does not own them.
   Frame(const SceneLayout& layout, const std::vector<Mtl*>& materials, const RenderSettings& settings);
@@ -45,13 +45,14 @@ public:
   const Camera& View() const { return camera; }
   int SamplesTaken() const { return samplesTaken; }
 
-private:
+ private:
   void UpdateMaterials();
   void RenderTile(int tile, Image& image, int& samples) const;
   Color Sample(float x, float y, int& object) const;
   Color Shade(const Point3& dir, const Hit& hit) const;
   void FillContext(const Point3& dir, const Hit& hit, SampleShadeContext& sc) const;
-  static bool ShadowTestOf(const void* scene, const Point3& point, const Point3& towardsLight, float maxDistance);
+  static bool ShadowTestOf(const void* scene, const Point3& point, const Point3& towardsLight,
+                           float maxDistance);
 
   RenderSettings settings;
   Camera camera;

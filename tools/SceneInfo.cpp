@@ -125,8 +125,8 @@ bool PrintSceneInfo(const std::string& path, std::ostream& out, std::string& err
     }
     for (int r = 0; r < t->NumRefs(); ++r) {
       ReferenceTarget* target = t->GetReference(r);
-      out << "    ref " << r << " -> " << (target == nullptr ? "none" : "[" + std::to_string(number[target]) + "]")
-          << "\n";
+      out << "    ref " << r << " -> "
+          << (target == nullptr ? "none" : "[" + std::to_string(number[target]) + "]") << "\n";
     }
     if (t->ClassID() == PARAMETER_BLOCK_CLASS) {
       auto* block = static_cast<IParamBlock*>(t);

@@ -53,8 +53,10 @@ SceneLayout BuildLayout(LayoutId id) {
       break;
     case LayoutId::kPair:
       s.slots = 2;
-      s.objects.push_back({"right sphere", MakeSphere(Point3(1.15f, 0.0f, 0.0f), 1.0f, kSphereRings, kSphereSegments), 0});
-      s.objects.push_back({"left sphere", MakeSphere(Point3(-1.15f, 0.0f, 0.0f), 1.0f, kSphereRings, kSphereSegments), 1});
+      s.objects.push_back(
+          {"right sphere", MakeSphere(Point3(1.15f, 0.0f, 0.0f), 1.0f, kSphereRings, kSphereSegments), 0});
+      s.objects.push_back(
+          {"left sphere", MakeSphere(Point3(-1.15f, 0.0f, 0.0f), 1.0f, kSphereRings, kSphereSegments), 1});
       s.objects.push_back(Backdrop(2.0f, 14.0f, 8.0f));
       SampleLights(s);
       s.camera = {Point3(0.0f, -5.6f, 0.6f), Point3(0.0f, 0.0f, 0.0f), Point3(0.0f, 0.0f, 1.0f), 0.3f};
@@ -63,7 +65,8 @@ SceneLayout BuildLayout(LayoutId id) {
       s.slots = 2;
       s.objects.push_back(Ground(12.0f, 0));
       s.objects.push_back({"box", MakeBox(Point3(-1.4f, -0.6f, 0.0f), Point3(-0.2f, 0.6f, 1.6f)), 1});
-      s.objects.push_back({"sphere", MakeSphere(Point3(1.2f, 0.4f, 0.8f), 0.8f, kSphereRings, kSphereSegments), 1});
+      s.objects.push_back(
+          {"sphere", MakeSphere(Point3(1.2f, 0.4f, 0.8f), 0.8f, kSphereRings, kSphereSegments), 1});
       // Two lights apart: where one is blocked and the other not lies the penumbra.
       s.lights.push_back({true, Point3(-4.5f, -1.5f, 3.5f), Color(1.0f, 1.0f, 1.0f), 0.6f});
       s.lights.push_back({true, Point3(4.0f, -2.5f, 4.0f), Color(1.0f, 1.0f, 1.0f), 0.6f});
@@ -73,7 +76,8 @@ SceneLayout BuildLayout(LayoutId id) {
       s.slots = 2;
       s.objects.push_back(Ground(12.0f, 1));
       s.objects.push_back({"box", MakeBox(Point3(-2.0f, -0.7f, 0.0f), Point3(-0.4f, 0.9f, 1.6f)), 0});
-      s.objects.push_back({"sphere", MakeSphere(Point3(1.1f, 0.0f, 1.0f), 1.0f, kSphereRings, kSphereSegments), 0});
+      s.objects.push_back(
+          {"sphere", MakeSphere(Point3(1.1f, 0.0f, 1.0f), 1.0f, kSphereRings, kSphereSegments), 0});
       // Straight down, so that a level surface gets the light at full weight.
       s.lights.push_back({false, Point3(0.0f, 0.0f, -1.0f), Color(0.5f, 0.5f, 0.5f), 1.0f});
       s.lights.push_back({true, Point3(-3.0f, -6.0f, 4.0f), Color(0.8f, 0.75f, 0.7f), 0.8f});

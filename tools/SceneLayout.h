@@ -24,7 +24,7 @@ struct ObjectSpec {
 };
 
 struct LightSpec {
-  bool omni;    // omni: `where` is a position; otherwise the direction the light travels
+  bool omni;  // omni: `where` is a position; otherwise the direction the light travels
   Point3 where;
   Color color;
   float multiplier;

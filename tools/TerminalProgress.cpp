@@ -25,5 +25,6 @@ void TerminalProgress::TilesDone(int done, int total) {
   shown = true;
   const int filled = done * kBarWidth / total;
   std::cerr << "\r" << label << " [" << std::string(static_cast<std::size_t>(filled), '#')
-            << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << percent << "%" << std::flush;
+            << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << percent << "%"
+            << std::flush;
 }

@@ -6,12 +6,12 @@
 #include "tools/Renderer.h"
 
 class TerminalProgress : public ProgressSink {
-public:
+ public:
   explicit TerminalProgress(std::string label);
   ~TerminalProgress() override;
   void TilesDone(int done, int total) override;
 
-private:
+ private:
   std::string label;
   std::chrono::steady_clock::time_point start;
   bool enabled;

@@ -41,7 +41,9 @@ std::string ToUtf8(const std::wstring& text) {
   return out;
 }
 
-std::string ToUtf8(const wchar_t* text) { return text == nullptr ? std::string() : ToUtf8(std::wstring(text)); }
+std::string ToUtf8(const wchar_t* text) {
+  return text == nullptr ? std::string() : ToUtf8(std::wstring(text));
+}
 
 std::wstring FromUtf8(const std::string& text) {
   std::wstring out;
@@ -57,7 +59,8 @@ std::wstring FromUtf8(const std::string& text) {
       c = b & 0x1F, extra = 1;
     }
     ++i;
-    for (int k = 0; k < extra && i < text.size(); ++k, ++i) c = (c << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
+    for (int k = 0; k < extra && i < text.size(); ++k, ++i)
+      c = (c << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
     if (sizeof(wchar_t) == 2 && c >= 0x10000) {
       c -= 0x10000;
       out += static_cast<wchar_t>(0xD800 + (c >> 10));

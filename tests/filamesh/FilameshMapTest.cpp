@@ -9,6 +9,7 @@
 #include "filamesh/FilameshIds.h"
 #include "frame/AboutValues.h"
 #include "frame/ModuleEntry.h"
+#include "host/ChunkIO.h"
 #include "tests/filamesh/FilameshTestSupport.h"
 
 namespace {
@@ -204,6 +205,38 @@ TEST_F(FilameshFile, SaveAndLoadKeepTheNameAndEveryParameterWithItsAnimation) {
   EXPECT_EQ(block->GetColor(kCenterColorParam, 4800), Color(0.2f, 0.4f, 0.6f));
   EXPECT_EQ(block->GetColor(kWireColorParam), Color(1.0f, 0.0f, 0.0f));
   EXPECT_EQ(block->GetInt(kSuperSampleParam), 0);
+}
+
+// A scene file read chunk by chunk from a script of open results and chunk ids.
+class ScriptedLoad : public ILoad {
+ public:
+  struct Step {
+    IOResult open;
+    USHORT id;
+  };
+  explicit ScriptedLoad(std::vector<Step> steps) : steps(std::move(steps)) {}
+  IOResult OpenChunk() override { return next < steps.size() ? steps[next++].open : IO_END; }
+  USHORT CurChunkID() override { return steps[next - 1].id; }
+  ULONG CurChunkLength() override { return 0; }
+  IOResult CloseChunk() override { return IO_OK; }
+  IOResult Read(void*, ULONG, ULONG* nread) override {
+    if (nread) *nread = 0;
+    return IO_ERROR;
+  }
+  IOResult ReadWStringChunk(WStr&) override { return IO_ERROR; }
+  void RegisterPostLoadCallback(PostLoadCallback*) override {}
+
+ private:
+  std::vector<Step> steps;
+  std::size_t next = 0;
+};
+
+TEST_F(FilameshFile, LoadSkipsUnknownChunksAndReportsADamagedOne) {
+  HeldFilamesh held;
+  ScriptedLoad unknownOnly({{IO_OK, 0x1234}, {IO_OK, 0x4001}});
+  EXPECT_EQ(held.map->Load(&unknownOnly), IO_OK);
+  ScriptedLoad damaged({{IO_OK, 0x1234}, {IO_ERROR, 0}});
+  EXPECT_EQ(held.map->Load(&damaged), IO_ERROR);
 }
 
 TEST(FilameshClassDesc, AnswersTheModuleValues) {

@@ -6,7 +6,7 @@
 
 namespace {
 class ModuleAttach : public testing::Environment {
-public:
+ public:
   void SetUp() override { DllMain(ThisModuleHandle(), DLL_PROCESS_ATTACH, nullptr); }
 };
 testing::Environment* const attach = testing::AddGlobalTestEnvironment(new ModuleAttach);

@@ -39,10 +39,10 @@ std::vector<float> EntryByEntry(const CurveSetup& s) {
 
 TEST(PenumbrixCurve, TableEqualsTheCurveEntryByEntry) {
   const CurveSetup setups[] = {
-      {0.0f, 1.0f, 0.0f, 0.33333f, 0.66666f, 1.0f},   // defaults
-      {0.5f, 0.5f, 0.0f, 0.33333f, 0.66666f, 1.0f},   // widened
-      {0.2f, 0.8f, 0.3f, 5.0f, -2.0f, 0.7f},          // saturating
-      {0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f},           // widened at zero
+      {0.0f, 1.0f, 0.0f, 0.33333f, 0.66666f, 1.0f},  // defaults
+      {0.5f, 0.5f, 0.0f, 0.33333f, 0.66666f, 1.0f},  // widened
+      {0.2f, 0.8f, 0.3f, 5.0f, -2.0f, 0.7f},         // saturating
+      {0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f},          // widened at zero
   };
   for (const CurveSetup& s : setups) {
     SCOPED_TRACE(testing::Message() << "thresholds " << s.low << " " << s.high);
@@ -116,12 +116,9 @@ TEST(PenumbrixCurve, PresetsAtTheMiddle) {
     float atHalf;
   };
   const Case cases[] = {
-      {"defaults", 0.0f, 0.33333f, 0.66666f, 1.0f, 0.5f},
-      {"Ease: Dark", 0.0f, 0.0f, 0.66666f, 1.0f, 0.375f},
-      {"Ease: Lit", 0.0f, 0.33333f, 1.0f, 1.0f, 0.625f},
-      {"Edge: Dark", 0.0f, 1.0f, 1.0f, 1.0f, 0.875f},
-      {"Edge: Lit", 0.0f, 0.0f, 0.0f, 1.0f, 0.125f},
-      {"Reset", 0.0f, 0.33333f, 0.66667f, 1.0f, 0.5f},
+      {"defaults", 0.0f, 0.33333f, 0.66666f, 1.0f, 0.5f}, {"Ease: Dark", 0.0f, 0.0f, 0.66666f, 1.0f, 0.375f},
+      {"Ease: Lit", 0.0f, 0.33333f, 1.0f, 1.0f, 0.625f},  {"Edge: Dark", 0.0f, 1.0f, 1.0f, 1.0f, 0.875f},
+      {"Edge: Lit", 0.0f, 0.0f, 0.0f, 1.0f, 0.125f},      {"Reset", 0.0f, 0.33333f, 0.66667f, 1.0f, 0.5f},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.preset);
@@ -138,7 +135,12 @@ TEST(PenumbrixCurve, LookupStaysInsideTheTable) {
   const struct {
     float e;
     int entry;
-  } cases[] = {{0.0f, 0}, {0.9999f, 9999}, {0.30000001f, 3000}, {-0.5f, 0}, {1.5f, 9999}, {nan, 0},
+  } cases[] = {{0.0f, 0},
+               {0.9999f, 9999},
+               {0.30000001f, 3000},
+               {-0.5f, 0},
+               {1.5f, 9999},
+               {nan, 0},
                {std::numeric_limits<float>::infinity(), 9999}};
   for (const auto& c : cases) EXPECT_EQ(m->LookupCurve(c.e), m->curveTable[c.entry]) << c.e;
 }

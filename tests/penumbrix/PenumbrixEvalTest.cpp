@@ -110,14 +110,19 @@ TEST(PenumbrixEval, WeightChoosesWhichSidesAreEvaluated) {
     const float scale = (1.0f - f) * 0.5f + f * 1.0f;
 
     AColor color = m->EvalColor(s.sc());
-    AColor wantColor = !c.dark ? lit->color : !c.lit ? dark->color : lit->color * f + dark->color * (1.0f - f);
+    AColor wantColor = !c.dark  ? lit->color
+                       : !c.lit ? dark->color
+                                : lit->color * f + dark->color * (1.0f - f);
     EXPECT_EQ(color, wantColor * scale);
     const float mono = m->EvalMono(s.sc());
-    const float wantMono = !c.dark ? lit->mono : !c.lit ? dark->mono : dark->mono * (1.0f - f) + lit->mono * f;
+    const float wantMono = !c.dark  ? lit->mono
+                           : !c.lit ? dark->mono
+                                    : dark->mono * (1.0f - f) + lit->mono * f;
     EXPECT_EQ(mono, wantMono * scale);
     const Point3 bump = m->EvalNormalPerturb(s.sc());
-    const Point3 wantBump =
-        !c.dark ? lit->perturb : !c.lit ? dark->perturb : lit->perturb * f + dark->perturb * (1.0f - f);
+    const Point3 wantBump = !c.dark  ? lit->perturb
+                            : !c.lit ? dark->perturb
+                                     : lit->perturb * f + dark->perturb * (1.0f - f);
     EXPECT_EQ(bump, wantBump * scale);
 
     EXPECT_EQ(dark->Evaluations(), c.dark ? 3 : 0);

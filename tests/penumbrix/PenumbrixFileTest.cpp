@@ -14,7 +14,7 @@ namespace {
 
 // Keeps the bytes written directly into each top-level chunk, in order.
 class RecordingSave : public ISave {
-public:
+ public:
   std::vector<std::pair<USHORT, std::vector<unsigned char>>> chunks;
   bool failWrites = false;
   int depth = 0;
@@ -52,7 +52,7 @@ public:
 // Hands out a scripted list of flat chunks. A read past a chunk's end either fails (as the
 // host's reader does) or, for `shortReadsSucceed`, delivers what is left and answers IO_OK.
 class ScriptedLoad : public ILoad {
-public:
+ public:
   std::vector<std::pair<USHORT, std::vector<unsigned char>>> chunks;
   IOResult afterLast = IO_END;
   bool shortReadsSucceed = false;
@@ -85,7 +85,7 @@ public:
   IOResult ReadWStringChunk(WStr&) override { return IO_ERROR; }
   void RegisterPostLoadCallback(PostLoadCallback* cb) override { callbacks.push_back(cb); }
 
-private:
+ private:
   std::size_t next = 0;
   std::size_t open = 0;
   std::size_t pos = 0;
@@ -93,12 +93,12 @@ private:
 
 std::vector<unsigned char> Int32(std::int32_t v) {
   const auto u = static_cast<std::uint32_t>(v);
-  return {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8), static_cast<unsigned char>(u >> 16),
-          static_cast<unsigned char>(u >> 24)};
+  return {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
+          static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)};
 }
 
 class PenumbrixFile : public testing::Test {
-protected:
+ protected:
   void SetUp() override { RegisterClassDesc(GetPenumbrixClassDesc()); }
   void TearDown() override {
     UnregisterClassDesc(GetPenumbrixClassDesc());
@@ -117,9 +117,7 @@ protected:
 };
 
 TEST_F(PenumbrixFile, ChunksCarryVersionAndInvertedSwitches) {
-  const struct {
-    int darkOn, litOn;
-  } cases[] = {{1, 1}, {1, 0}, {0, 1}, {0, 0}};
+  const struct { int darkOn, litOn; } cases[] = {{1, 1}, {1, 0}, {0, 1}, {0, 0}};
   for (const auto& c : cases) {
     MapPtr m = NewMap();
     m->mapOn[0] = c.darkOn;

@@ -13,10 +13,10 @@ TEST(PenumbrixMap, NewMapHasTheDefaults) {
   MapPtr m = NewMap();
   EXPECT_EQ(m->colors[0], Color(0, 0, 0));
   EXPECT_EQ(m->colors[1], Color(1, 1, 1));
-  const float members[] = {m->lowThreshold, m->highThreshold, m->curveDark, m->curveControl1,
+  const float members[] = {m->lowThreshold,  m->highThreshold, m->curveDark,  m->curveControl1,
                            m->curveControl2, m->curveLit,      m->amounts[0], m->amounts[1]};
   const float expected[] = {0.0f, 1.0f, 0.0f, 0.33333f, 0.66666f, 1.0f, 1.0f, 1.0f};
-  const int params[] = {kParamLowThreshold, kParamHighThreshold, kParamCurveDark, kParamControl1,
+  const int params[] = {kParamLowThreshold, kParamHighThreshold, kParamCurveDark,  kParamControl1,
                         kParamControl2,     kParamCurveLit,      kParamDarkAmount, kParamLitAmount};
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(members[i], expected[i]) << i;
@@ -108,8 +108,8 @@ TEST(PenumbrixMap, ReferencesAndSlotsStayInRange) {
 
 TEST(PenumbrixMap, ParameterNamesAndUnits) {
   MapPtr m = NewMap();
-  const wchar_t* names[] = {L"Dark",    L"Lit",     L"Dark",           L"Control 1",      L"Control 2",
-                            L"Lit",     L"Color 1", L"Color 2",        L"Color 1 Amount", L"Color 2 Amount"};
+  const wchar_t* names[] = {L"Dark", L"Lit",     L"Dark",    L"Control 1",      L"Control 2",
+                            L"Lit",  L"Color 1", L"Color 2", L"Color 1 Amount", L"Color 2 Amount"};
   for (int i = 0; i < kPenumbrixParamCount; ++i) EXPECT_EQ(m->paramBlock->GetParamName(i), names[i]) << i;
   PartID part = reinterpret_cast<PartID>(new GetParamName(WStr(L"kept"), 10));
   EXPECT_EQ(m->NotifyRefChanged(FOREVER, m->paramBlock, part, REFMSG_GET_PARAM_NAME, TRUE), REF_STOP);
@@ -119,8 +119,8 @@ TEST(PenumbrixMap, ParameterNamesAndUnits) {
   struct {
     int index;
     ParamDimension* dim;
-  } dims[] = {{0, stdPercentDim}, {1, stdPercentDim}, {6, stdColor255Dim}, {7, stdColor255Dim}, {3, defaultDim},
-              {9, defaultDim},    {-1, defaultDim},   {42, defaultDim}};
+  } dims[] = {{0, stdPercentDim}, {1, stdPercentDim}, {6, stdColor255Dim}, {7, stdColor255Dim},
+              {3, defaultDim},    {9, defaultDim},    {-1, defaultDim},    {42, defaultDim}};
   for (const auto& d : dims) {
     GetParamDim record(defaultDim, d.index);
     PartID p = reinterpret_cast<PartID>(&record);

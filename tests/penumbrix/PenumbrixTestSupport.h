@@ -19,7 +19,7 @@ inline MapPtr NewMap() { return MapPtr(new Penumbrix()); }
 
 // A sub-map answering fixed values and counting how often each side was evaluated.
 class StubMap : public Texmap {
-public:
+ public:
   explicit StubMap(const AColor& c = AColor(0.25f, 0.5f, 0.75f, 0.5f), float mono = 0.6f,
                    const Point3& perturb = Point3(1.0f, 2.0f, 3.0f))
       : color(c), mono(mono), perturb(perturb) {}
@@ -53,7 +53,7 @@ public:
 
 // Records what the map asks of its panel.
 class RecordingPanel : public PenumbrixPanel {
-public:
+ public:
   int redraws = 0;
   int invalidations = 0;
   int buttonRefreshes = 0;
@@ -70,7 +70,7 @@ public:
 // A sample lit by grey lights; each light of grey g at weight 1 adds g to the level
 // (up to the rounding of the single-precision third).
 class LitSample {
-public:
+ public:
   explicit LitSample(std::vector<FixedLight> lightList = {}) : lights(std::move(lightList)) { Rebind(); }
   LitSample(const LitSample&) = delete;
   LitSample& operator=(const LitSample&) = delete;
@@ -78,7 +78,7 @@ public:
   SampleShadeContext& sc() { return context; }
   std::vector<FixedLight> lights;
 
-private:
+ private:
   void Rebind() {
     context.ClearLights();
     for (FixedLight& l : lights) context.AddLight(&l);

@@ -33,7 +33,8 @@ TEST(CrossBuild, DemoRendersMatchTheNativeBuild) {
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) continue;
-    const std::vector<unsigned char> png{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<unsigned char> png{std::istreambuf_iterator<char>(in),
+                                         std::istreambuf_iterator<char>()};
     int w = 0, h = 0, n = 0;
     unsigned char* native = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &w, &h, &n, 3);
     ASSERT_NE(native, nullptr) << path.u8string();
@@ -49,7 +50,8 @@ TEST(CrossBuild, DemoRendersMatchTheNativeBuild) {
       largest = std::max(largest, d);
     }
     stbi_image_free(native);
-    EXPECT_EQ(differing, 0) << "channels differ by up to " << largest << ", first at " << firstX << "," << firstY;
+    EXPECT_EQ(differing, 0) << "channels differ by up to " << largest << ", first at " << firstX << ","
+                            << firstY;
     ++compared;
   }
   if (role != "write" && compared == 0) GTEST_SKIP() << "no native renders in " << folder.u8string();

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/SceneFile.h"
 #include "tools/Commands.h"
 #include "tools/ModuleSet.h"
 #include "tools/Platform.h"

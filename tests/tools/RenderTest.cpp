@@ -10,7 +10,8 @@ namespace {
 constexpr int kWidth = 160;
 constexpr int kHeight = 120;
 
-JobSpec Spec(const char* plugin, LayoutId layout, std::vector<std::string> sets, MapSlot slot = MapSlot::kFlat) {
+JobSpec Spec(const char* plugin, LayoutId layout, std::vector<std::string> sets,
+             MapSlot slot = MapSlot::kFlat) {
   JobSpec spec;
   spec.plugin = plugin;
   spec.hasLayout = true;
@@ -69,7 +70,8 @@ LightAnswers AskLights(SampleShadeContext& sc) {
 
 // Wires on every triangle edge, the quad diagonals included; the centre colour inside.
 TEST(Render, FilameshWireOnEdgesAndCentreAtCentroids) {
-  auto r = RenderSpec(Spec("Filamesh", LayoutId::kObjects, {"Width=0.3", "Wire Color=1,0,0", "Center Color=0,1,0"}));
+  auto r = RenderSpec(
+      Spec("Filamesh", LayoutId::kObjects, {"Width=0.3", "Wire Color=1,0,0", "Center Color=0,1,0"}));
   ASSERT_NE(r->job, nullptr);
   const SceneLayout layout = BuildLayout(LayoutId::kObjects);
   const int box = 1;
@@ -98,7 +100,8 @@ TEST(Render, FilameshWireOnEdgesAndCentreAtCentroids) {
 // Dark where no light reaches, Lit where both arrive well above the Lit threshold.
 TEST(Render, PenumbrixDarkInShadowLitInLight) {
   const Color dark(0.0f, 0.0f, 1.0f), lit(1.0f, 1.0f, 0.0f);
-  auto r = RenderSpec(Spec("Penumbrix", LayoutId::kShadow, {"Color 1=0,0,1", "Color 2=1,1,0", "#0=0", "#1=0.05"}));
+  auto r =
+      RenderSpec(Spec("Penumbrix", LayoutId::kShadow, {"Color 1=0,0,1", "Color 2=1,1,0", "#0=0", "#1=0.05"}));
   ASSERT_NE(r->job, nullptr);
   int shadowed = 0, litPixels = 0;
   for (int y = 0; y < kHeight; ++y) {
@@ -166,6 +169,8 @@ TEST(Render, ClampKeepsEveryChannelUnderTheHighLimit) {
 TEST(Render, SameImageOnOneOrManyThreads) {
   for (const char* plugin : {"Filamesh", "Penumbrix"}) {
     JobSpec spec = Spec(plugin, LayoutId::kShadow, {}, MapSlot::kDiffuse);
+    spec.width = 96;
+    spec.height = 72;
     auto one = RenderSpec(spec, 1);
     auto many = RenderSpec(spec, 4);
     ASSERT_NE(one->job, nullptr);

@@ -22,8 +22,8 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
@@ -74,15 +74,18 @@ TEST(SceneFile, CommandsReportTheGraphAndRefuseBadFiles) {
       << err.str();
   ASSERT_EQ(RunOstrel({"scene", "info", scene, "--modules", modules}, out, err), 0) << err.str();
   const std::string info = out.str();
-  for (const char* part : {"Render Job", "Standard", "Filamesh", "Parameters", "\"Width\" float = 0.25",
-                           "\"Wire Color\" color", "ref 0 -> [1]", "chunk 0x0101 (8 bytes): 20 00 00 00 18"}) {
+  for (const char* part :
+       {"Render Job", "Standard", "Filamesh", "Parameters", "\"Width\" float = 0.25", "\"Wire Color\" color",
+        "ref 0 -> [1]", "chunk 0x0101 (8 bytes): 20 00 00 00 18"}) {
     EXPECT_NE(info.find(part), std::string::npos) << part << "\n" << info;
   }
-  EXPECT_EQ(RunOstrel({"scene", "load", scene, "--modules", modules, "--out", png}, out, err), 0) << err.str();
+  EXPECT_EQ(RunOstrel({"scene", "load", scene, "--modules", modules, "--out", png}, out, err), 0)
+      << err.str();
 
   const std::vector<unsigned char> good = ReadBytes(scene);
   ASSERT_GT(good.size(), 64u);
-  std::vector<unsigned char> truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
+  std::vector<unsigned char> truncated(good.begin(),
+                                       good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
   std::vector<unsigned char> flipped = good;
   flipped[flipped.size() / 3] ^= 0xFF;
   const std::vector<std::pair<const char*, std::vector<unsigned char>>> bad = {
