@@ -5,7 +5,7 @@
 
 // The four about operations, in this slot order.
 class OstrelBaseClassDesc {
-public:
+ public:
   virtual ~OstrelBaseClassDesc() = default;
   virtual float Version() = 0;
   virtual WStr BuildDate() = 0;
@@ -15,7 +15,7 @@ public:
 
 // A host ClassDesc with the four about operations appended after the host's own slots.
 class OstrelClassDesc : public ClassDesc {
-public:
+ public:
   virtual float Version() = 0;
   virtual WStr BuildDate() = 0;
   virtual int SdkVersion() = 0;
@@ -25,7 +25,7 @@ public:
 // A host ClassDesc2 with the about operations through its second base. The concrete
 // descriptor supplies its internal name and module instance.
 class OstrelClassDesc2 : public ClassDesc2, public OstrelBaseClassDesc {
-public:
+ public:
   const wchar_t* InternalName() override { return InternalNameText(); }
   HINSTANCE HInstance() override { return ModuleInstance(); }
   virtual const wchar_t* InternalNameText() = 0;

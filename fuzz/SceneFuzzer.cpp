@@ -6,17 +6,7 @@
 #include <vector>
 
 #include "host/SceneFile.h"
-#include "tests/scene/SceneTestClasses.h"
-
-namespace {
-
-std::vector<ReferenceTarget*> roots(SceneHolder& scene) {
-  std::vector<ReferenceTarget*> list;
-  for (int i = 0; i < scene.NumRefs(); ++i) list.push_back(scene.GetReference(i));
-  return list;
-}
-
-}  // namespace
+#include "tests/scene/SceneFixtures.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool registered = (RegisterSceneTestClasses(), true);
@@ -29,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   std::vector<unsigned char> saved;
-  if (!SaveScene(roots(scene), saved, error)) __builtin_trap();
+  if (!SaveScene(HeldRoots(scene), saved, error)) __builtin_trap();
   SceneHolder again;
   if (!LoadScene(saved.data(), saved.size(), "resaved.osc", again, error)) __builtin_trap();
   std::vector<unsigned char> resaved;
-  if (!SaveScene(roots(again), resaved, error) || resaved != saved) __builtin_trap();
+  if (!SaveScene(HeldRoots(again), resaved, error) || resaved != saved) __builtin_trap();
   return 0;
 }

@@ -12,6 +12,23 @@ bool eraseOne(std::vector<T*>& list, T* item) {
   return true;
 }
 
+// True when `maker` can be reached from `from` by following references.
+bool dependsOn(ReferenceMaker* from, const ReferenceMaker* maker) {
+  std::vector<ReferenceMaker*> open{from};
+  std::vector<ReferenceMaker*> seen;
+  while (!open.empty()) {
+    ReferenceMaker* m = open.back();
+    open.pop_back();
+    if (m == maker) return true;
+    if (std::find(seen.begin(), seen.end(), m) != seen.end()) continue;
+    seen.push_back(m);
+    for (int i = 0; i < m->NumRefs(); ++i) {
+      if (ReferenceTarget* t = m->GetReference(i)) open.push_back(t);
+    }
+  }
+  return false;
+}
+
 // Targets whose dependents are being told of a change on this thread; a cycle in the
 // reference graph then ends instead of recursing without end.
 thread_local std::vector<const ReferenceTarget*> notifying;
@@ -53,6 +70,8 @@ RefResult ReferenceMaker::ReplaceReference(int which, RefTargetHandle newTarget,
   if (which < 0 || which >= NumRefs()) return REF_FAIL;
   ReferenceTarget* old = GetReference(which);
   if (old == newTarget) return REF_SUCCEED;
+  // A loop would leave each object keeping the other alive, and deleting one would free both twice.
+  if (newTarget != nullptr && dependsOn(newTarget, this)) return REF_FAIL;
 
   // Link the new target before the old one can go, so a target moving between slots survives.
   if (newTarget != nullptr) {

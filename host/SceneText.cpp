@@ -1,6 +1,7 @@
 #include "host/SceneText.h"
 
 #include <cstdio>
+#include <type_traits>
 
 std::string ClassLabel(SClass_ID sclass, const Class_ID& cid) {
   char text[64];
@@ -19,8 +20,7 @@ std::string ObjectLabel(std::size_t index, const std::wstring& className, SClass
 std::string Utf8(const std::wstring& text) {
   std::string out;
   for (wchar_t wc : text) {
-    auto c = static_cast<unsigned long>(wc);
-    if (sizeof(wchar_t) == 2) c &= 0xFFFFu;
+    auto c = static_cast<unsigned long>(static_cast<std::make_unsigned_t<wchar_t>>(wc));
     if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;  // surrogates are only shown, never stored from here
     if (c < 0x80) {
       out.push_back(static_cast<char>(c));

@@ -1,6 +1,7 @@
 #include "host/Utf16.h"
 
 #include <cstdint>
+#include <type_traits>
 
 namespace {
 
@@ -18,8 +19,7 @@ void AppendUtf16LE(std::vector<unsigned char>& out, const wchar_t* str) {
   if (str == nullptr) return;
   for (const wchar_t* p = str; *p != 0; ++p) {
     // Windows' wchar_t already holds UTF-16 code units; only a wider wchar_t needs pairs.
-    auto c = static_cast<std::uint32_t>(*p);
-    if (sizeof(wchar_t) == 2) c &= 0xFFFFu;
+    auto c = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(*p));
     if (c <= 0xFFFFu) {
       putUnit(out, c);
     } else if (c <= 0x10FFFFu) {

@@ -235,14 +235,15 @@ RefResult Penumbrix::NotifyRefChanged(const Interval& changeInt, RefTargetHandle
       // The Output object has a panel of its own.
       if (hTarget != texout && editorPanel != nullptr) editorPanel->InvalidateControls();
       return REF_SUCCEED;
+    // For these two requests the part id carries the address of the request record.
     case REFMSG_GET_PARAM_NAME: {
-      auto* record = reinterpret_cast<GetParamName*>(partID);
+      auto* record = reinterpret_cast<GetParamName*>(partID);  // NOLINT(performance-no-int-to-ptr)
       const int id = PenumbrixParamNameId(record->index);
       if (id != 0) record->name = ResourceText(id);
       return REF_STOP;
     }
     case REFMSG_GET_PARAM_DIM: {
-      auto* record = reinterpret_cast<GetParamDim*>(partID);
+      auto* record = reinterpret_cast<GetParamDim*>(partID);  // NOLINT(performance-no-int-to-ptr)
       if (ParamDimension* dim = PenumbrixParamDimension(record->index)) record->dim = dim;
       return REF_STOP;
     }

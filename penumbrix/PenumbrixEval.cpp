@@ -3,7 +3,7 @@
 #include "frame/LightLevel.h"
 #include "penumbrix/Penumbrix.h"
 
-float Penumbrix::CurveWeight(ShadeContext& sc) {
+inline float Penumbrix::CurveWeight(ShadeContext& sc) {
   if (gbufID != 0) sc.SetGBufferID(gbufID);
   Point3 normal = sc.Normal();
   const float level = LightLevel(sc, normal);
@@ -13,21 +13,20 @@ float Penumbrix::CurveWeight(ShadeContext& sc) {
   return curveTable[CurveIndex(NormalisedLevel(level, lowThreshold, highThreshold))];
 }
 
+// Each branch finishes its own result: merging the sides' values across the branches first
+// made the compiler reassemble them through memory, which stalled the Dark-only map path.
 AColor Penumbrix::EvalColor(ShadeContext& sc) {
   const float f = CurveWeight(sc);
+  const float scale = Scale(f);
   auto side = [&](int i) { return MapSide(i) ? subTex[i]->EvalColor(sc) : AColor(colors[i], 1.0f); };
-  AColor c;
-  if (f >= kLitOnlyWeight) {
-    c = side(kLit);
-  } else if (f > kDarkOnlyWeight) {
+  auto output = [&](const AColor& c) { return texout != nullptr ? texout->Filter(c) : c; };
+  if (f >= kLitOnlyWeight) return output(side(kLit) * scale);
+  if (f > kDarkOnlyWeight) {
     const AColor dark = side(kDark);
     const AColor lit = side(kLit);
-    c = lit * f + dark * (1.0f - f);
-  } else {
-    c = side(kDark);
+    return output((lit * f + dark * (1.0f - f)) * scale);
   }
-  c *= Scale(f);
-  return texout != nullptr ? texout->Filter(c) : c;
+  return output(side(kDark) * scale);
 }
 
 float Penumbrix::EvalMono(ShadeContext& sc) {

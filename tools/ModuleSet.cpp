@@ -60,7 +60,7 @@ std::string ClassIdText(const Class_ID& id) { return "(" + Hex(id.PartA()) + ", 
 
 ModuleSet::~ModuleSet() {
   for (const ModuleRecord& r : records) {
-    if (r.loaded) UnregisterClassDesc(r.desc);
+    if (r.registeredHere) UnregisterClassDesc(r.desc);
   }
   // Unload in reverse order of loading.
   while (!libraries.empty()) libraries.pop_back();
@@ -122,12 +122,18 @@ void ModuleSet::LoadOne(const std::string& folder, const std::string& file) {
   if (const wchar_t* text = libDescription()) record.description = text;
   record.canAutoDefer = canAutoDefer();
 
-  if (ClassDesc* other = FindClassDesc(record.desc->SuperClassID(), record.desc->ClassID())) {
+  // The same module loaded a second time hands out the same descriptor; another module with the
+  // same class would make scene files ambiguous.
+  ClassDesc* other = FindClassDesc(record.desc->SuperClassID(), record.desc->ClassID());
+  if (other != nullptr && other != record.desc) {
     return skip("class " + ClassIdText(record.desc->ClassID()) + " is already registered by " +
                 ToUtf8(other->ClassName()));
   }
   ReadAbout(record.desc, record);
-  RegisterClassDesc(record.desc);
+  if (other == nullptr) {
+    RegisterClassDesc(record.desc);
+    record.registeredHere = true;
+  }
   record.loaded = true;
   records.push_back(record);
   libraries.push_back(std::move(lib));

@@ -11,7 +11,8 @@
 struct ModuleRecord {
   std::string file;  // file name inside the folder
   bool loaded = false;
-  std::string reason;  // why the module was skipped
+  bool registeredHere = false;  // false when another set had already registered this same module
+  std::string reason;           // why the module was skipped
   ULONG libVersion = 0;
   int numClasses = 0;
   ClassDesc* desc = nullptr;

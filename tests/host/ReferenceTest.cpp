@@ -136,6 +136,18 @@ TEST_F(References, ReplacingOutsideTheSlotsFails) {
   EXPECT_EQ(probe->NumDependents(), 1);
   owner->DeleteThis();
   EXPECT_TRUE(gone);
+
+  // A reference closing a loop is refused; deleting either side then frees each object once.
+  auto* a = new Owner(1);
+  auto* b = new Owner(1);
+  auto* c = new Owner(1);
+  EXPECT_EQ(a->ReplaceReference(0, b), REF_SUCCEED);
+  EXPECT_EQ(b->ReplaceReference(0, c), REF_SUCCEED);
+  EXPECT_EQ(c->ReplaceReference(0, a), REF_FAIL);
+  EXPECT_EQ(c->ReplaceReference(0, c), REF_FAIL);
+  EXPECT_EQ(c->GetReference(0), nullptr);
+  EXPECT_EQ(a->NumDependents(), 0);
+  a->DeleteThis();  // takes b and c
 }
 
 TEST_F(References, CloningCopiesEachSharedTargetOnce) {

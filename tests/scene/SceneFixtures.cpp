@@ -79,6 +79,7 @@ std::vector<unsigned char> BuildSceneFile(std::uint32_t version, const std::vect
 
 std::vector<ReferenceTarget*> HeldRoots(SceneHolder& scene) {
   std::vector<ReferenceTarget*> roots;
+  roots.reserve(static_cast<std::size_t>(scene.NumRefs()));
   for (int i = 0; i < scene.NumRefs(); ++i) roots.push_back(scene.GetReference(i));
   return roots;
 }

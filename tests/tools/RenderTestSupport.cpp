@@ -4,14 +4,23 @@
 
 #include "tools/Platform.h"
 
+namespace {
+// Never destroyed at exit: the host's class registry may be gone by then.
+ModuleSet* realModules = nullptr;
+}  // namespace
+
 const ModuleSet& RealModules() {
-  static ModuleSet* modules = [] {
-    auto* m = new ModuleSet();
+  if (!realModules) {
+    realModules = new ModuleSet();
     std::string error;
-    EXPECT_TRUE(m->LoadFolder(ExecutableFolder(), error)) << error;
-    return m;
-  }();
-  return *modules;
+    EXPECT_TRUE(realModules->LoadFolder(ExecutableFolder(), error)) << error;
+  }
+  return *realModules;
+}
+
+void ReleaseRealModules() {
+  delete realModules;
+  realModules = nullptr;
 }
 
 Image RenderJobNow(RenderJob& job, int threads, std::unique_ptr<Frame>* frame) {

@@ -10,6 +10,8 @@
 
 // The real modules from the folder of the test program (the build's bin folder).
 const ModuleSet& RealModules();
+// Unloads them again, for tests that load modules themselves; no object of theirs may be alive.
+void ReleaseRealModules();
 
 // A job with its materials, its frame and its image.
 struct RenderedJob {
