@@ -13,20 +13,22 @@ inline float Penumbrix::CurveWeight(ShadeContext& sc) {
   return curveTable[CurveIndex(NormalisedLevel(level, lowThreshold, highThreshold))];
 }
 
-// Each branch finishes its own result: merging the sides' values across the branches first
-// made the compiler reassemble them through memory, which stalled the Dark-only map path.
 AColor Penumbrix::EvalColor(ShadeContext& sc) {
   const float f = CurveWeight(sc);
-  const float scale = Scale(f);
   auto side = [&](int i) { return MapSide(i) ? subTex[i]->EvalColor(sc) : AColor(colors[i], 1.0f); };
-  auto output = [&](const AColor& c) { return texout != nullptr ? texout->Filter(c) : c; };
-  if (f >= kLitOnlyWeight) return output(side(kLit) * scale);
-  if (f > kDarkOnlyWeight) {
+  AColor c;
+  if (f >= kLitOnlyWeight) {
+    c = side(kLit);
+  } else if (f > kDarkOnlyWeight) {
     const AColor dark = side(kDark);
     const AColor lit = side(kLit);
-    return output((lit * f + dark * (1.0f - f)) * scale);
+    c = lit * f + dark * (1.0f - f);
+  } else {
+    c = side(kDark);
   }
-  return output(side(kDark) * scale);
+  c *= Scale(f);
+  if (texout != nullptr) return texout->Filter(c);
+  return c;
 }
 
 float Penumbrix::EvalMono(ShadeContext& sc) {
