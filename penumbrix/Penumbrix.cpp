@@ -45,17 +45,19 @@ RefTargetHandle Penumbrix::GetReference(int i) {
   }
 }
 
+// A damaged scene file may hand any target to any slot; a slot keeps only its own kind and is
+// left empty otherwise, so shading never calls through the wrong type.
 void Penumbrix::SetReference(int i, RefTargetHandle target) {
   switch (i) {
     case kRefParamBlock:
-      paramBlock = static_cast<IParamBlock*>(target);
+      paramBlock = dynamic_cast<IParamBlock*>(target);
       break;
     case kRefDarkMap:
     case kRefLitMap:
-      subTex[i - kRefDarkMap] = static_cast<Texmap*>(target);
+      subTex[i - kRefDarkMap] = dynamic_cast<Texmap*>(target);
       break;
     case kRefOutput:
-      texout = static_cast<TextureOutput*>(target);
+      texout = dynamic_cast<TextureOutput*>(target);
       break;
     default:
       break;

@@ -128,6 +128,9 @@ class Penumbrix : public Texmap {
   void FillCurveTable();
   // The curve weight of a sample, once the table is current.
   float CurveWeight(ShadeContext& sc);
+  AColor SideColor(ShadeContext& sc, int i);
+  // Apart from the shading call, so that its return does not become the call's one exit.
+  AColor UnfilteredColor(ShadeContext& sc, float f);
   void SetCurveParam(float& member, int param, float v, TimeValue t);
   float Scale(float f) const { return (1.0f - f) * amounts[kDark] + f * amounts[kLit]; }
   bool MapSide(int i) const { return mapOn[i] != 0 && subTex[i] != nullptr; }

@@ -13,22 +13,37 @@ inline float Penumbrix::CurveWeight(ShadeContext& sc) {
   return curveTable[CurveIndex(NormalisedLevel(level, lowThreshold, highThreshold))];
 }
 
+// A side's colour: its map's, or its flat colour with alpha 1.
+inline AColor Penumbrix::SideColor(ShadeContext& sc, int i) {
+  return MapSide(i) ? subTex[i]->EvalColor(sc) : AColor(colors[i], 1.0f);
+}
+
+// Each branch hands its own result straight to Filter and returns Filter's answer as it
+// comes. One value merged across the branches, or a check for the Output object inside them,
+// made the compiler pass the colours through memory, which stalled every path.
 AColor Penumbrix::EvalColor(ShadeContext& sc) {
   const float f = CurveWeight(sc);
-  auto side = [&](int i) { return MapSide(i) ? subTex[i]->EvalColor(sc) : AColor(colors[i], 1.0f); };
-  AColor c;
-  if (f >= kLitOnlyWeight) {
-    c = side(kLit);
-  } else if (f > kDarkOnlyWeight) {
-    const AColor dark = side(kDark);
-    const AColor lit = side(kLit);
-    c = lit * f + dark * (1.0f - f);
-  } else {
-    c = side(kDark);
+  if (texout == nullptr) return UnfilteredColor(sc, f);
+  const float scale = Scale(f);
+  if (f >= kLitOnlyWeight) return texout->Filter(SideColor(sc, kLit) * scale);
+  if (f > kDarkOnlyWeight) {
+    const AColor dark = SideColor(sc, kDark);
+    const AColor lit = SideColor(sc, kLit);
+    return texout->Filter((lit * f + dark * (1.0f - f)) * scale);
   }
-  c *= Scale(f);
-  if (texout != nullptr) return texout->Filter(c);
-  return c;
+  return texout->Filter(SideColor(sc, kDark) * scale);
+}
+
+// Only a damaged scene leaves the map without its Output object; the blend then goes out as is.
+AColor Penumbrix::UnfilteredColor(ShadeContext& sc, float f) {
+  const float scale = Scale(f);
+  if (f >= kLitOnlyWeight) return SideColor(sc, kLit) * scale;
+  if (f > kDarkOnlyWeight) {
+    const AColor dark = SideColor(sc, kDark);
+    const AColor lit = SideColor(sc, kLit);
+    return (lit * f + dark * (1.0f - f)) * scale;
+  }
+  return SideColor(sc, kDark) * scale;
 }
 
 float Penumbrix::EvalMono(ShadeContext& sc) {

@@ -168,4 +168,17 @@ Point3 Geometry::MapCoords(const Hit& hit) const {
   return mapCoords[t.v[0]] * b.x + mapCoords[t.v[1]] * b.y + mapCoords[t.v[2]] * b.z;
 }
 
+Point3 Geometry::LitPoint(const Hit& hit, const Point3& point) const {
+  const Tri& t = tris[hit.triangle];
+  const float weights[3] = {hit.barycentric.x, hit.barycentric.y, hit.barycentric.z};
+  Point3 lifted = point;
+  for (int k = 0; k < 3; ++k) {
+    // Below the tangent plane at a corner, move up to it, by that corner's weight.
+    const Point3& n = normals[t.v[k]];
+    const float below = (point - positions[t.v[k]]) % n;
+    if (below < 0.0f) lifted = lifted - n * (below * weights[k]);
+  }
+  return lifted;
+}
+
 Point3 Geometry::Corner(int triangle, int corner) const { return positions[tris[triangle].v[corner]]; }

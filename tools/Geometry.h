@@ -30,6 +30,10 @@ class Geometry {
   // Interpolated surface values at a hit.
   Point3 Normal(const Hit& hit) const;
   Point3 MapCoords(const Hit& hit) const;
+  // The point the lights see at a hit on the front of a surface: on a curved mesh, `point` lifted
+  // off its flat triangle towards the smooth surface the corner normals describe, so that near the
+  // shadow line a facet is not shadowed by its neighbours. Flat surfaces keep the point.
+  Point3 LitPoint(const Hit& hit, const Point3& point) const;
   Point3 Corner(int triangle, int corner) const;
 
  private:

@@ -4,37 +4,14 @@
 #include <new>
 
 #include "host/ChunkIO.h"
+#include "host/ValueChunks.h"
 
 namespace {
 
-IOResult WriteWords(ISave* isave, USHORT id, const std::uint32_t* words, int n) {
-  unsigned char bytes[16];
-  for (int i = 0; i < n; ++i) {
-    for (int b = 0; b < 4; ++b) bytes[4 * i + b] = static_cast<unsigned char>(words[i] >> (8 * b));
-  }
-  isave->BeginChunk(id);
-  ULONG written = 0;
-  const ULONG size = static_cast<ULONG>(4 * n);
-  const IOResult res = isave->Write(bytes, size, &written);
-  isave->EndChunk();
-  if (res != IO_OK) return res;
-  return written == size ? IO_OK : IO_ERROR;
-}
-
 // Exactly n words: a chunk of another length is an error.
-IOResult ReadWords(ILoad* iload, std::uint32_t* words, int n) {
-  unsigned char bytes[16];
-  const ULONG size = static_cast<ULONG>(4 * n);
-  if (iload->CurChunkLength() != size) return IO_ERROR;
-  ULONG read = 0;
-  const IOResult res = iload->Read(bytes, size, &read);
-  if (res != IO_OK) return res;
-  if (read != size) return IO_ERROR;
-  for (int i = 0; i < n; ++i) {
-    words[i] = 0;
-    for (int b = 0; b < 4; ++b) words[i] |= static_cast<std::uint32_t>(bytes[4 * i + b]) << (8 * b);
-  }
-  return IO_OK;
+IOResult ReadExactWords(ILoad* iload, std::uint32_t* words, int n) {
+  if (iload->CurChunkLength() != static_cast<ULONG>(4 * n)) return IO_ERROR;
+  return valuechunks::ReadWords(iload, words, n);
 }
 
 bool ValidSide(std::uint32_t v) { return v >= 1 && v <= static_cast<std::uint32_t>(kMaxImageSide); }
@@ -89,10 +66,10 @@ IOResult RenderJob::Save(ISave* isave) {
   const std::uint32_t size[2] = {static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)};
   const std::uint32_t timeWord = static_cast<std::uint32_t>(time);
   const std::uint32_t slotWord = static_cast<std::uint32_t>(SlotCount());
-  IOResult res = WriteWords(isave, JOB_SLOTS_CHUNK, &slotWord, 1);
-  if (res == IO_OK) res = WriteWords(isave, JOB_LAYOUT_CHUNK, &layoutWord, 1);
-  if (res == IO_OK) res = WriteWords(isave, JOB_SIZE_CHUNK, size, 2);
-  if (res == IO_OK) res = WriteWords(isave, JOB_TIME_CHUNK, &timeWord, 1);
+  IOResult res = valuechunks::WriteWordsChunk(isave, JOB_SLOTS_CHUNK, &slotWord, 1);
+  if (res == IO_OK) res = valuechunks::WriteWordsChunk(isave, JOB_LAYOUT_CHUNK, &layoutWord, 1);
+  if (res == IO_OK) res = valuechunks::WriteWordsChunk(isave, JOB_SIZE_CHUNK, size, 2);
+  if (res == IO_OK) res = valuechunks::WriteWordsChunk(isave, JOB_TIME_CHUNK, &timeWord, 1);
   return res;
 }
 
@@ -102,12 +79,12 @@ IOResult RenderJob::Load(ILoad* iload) {
     std::uint32_t w[2] = {};
     switch (iload->CurChunkID()) {
       case JOB_SLOTS_CHUNK:
-        res = ReadWords(iload, w, 1);
+        res = ReadExactWords(iload, w, 1);
         if (res == IO_OK && w[0] > static_cast<std::uint32_t>(kMaxJobSlots)) res = IO_ERROR;
         if (res == IO_OK) SetSlotCount(static_cast<int>(w[0]));
         break;
       case JOB_LAYOUT_CHUNK: {
-        res = ReadWords(iload, w, 1);
+        res = ReadExactWords(iload, w, 1);
         LayoutId id;
         if (res == IO_OK && !LayoutFromNumber(static_cast<int>(w[0] & 0x7FFFFFFFu), id)) res = IO_ERROR;
         if (res == IO_OK && w[0] > 0x7FFFFFFFu) res = IO_ERROR;
@@ -115,12 +92,12 @@ IOResult RenderJob::Load(ILoad* iload) {
         break;
       }
       case JOB_SIZE_CHUNK:
-        res = ReadWords(iload, w, 2);
+        res = ReadExactWords(iload, w, 2);
         if (res == IO_OK && !(ValidSide(w[0]) && ValidSide(w[1]))) res = IO_ERROR;
         if (res == IO_OK) width = static_cast<int>(w[0]), height = static_cast<int>(w[1]);
         break;
       case JOB_TIME_CHUNK:
-        res = ReadWords(iload, w, 1);
+        res = ReadExactWords(iload, w, 1);
         if (res == IO_OK) time = static_cast<TimeValue>(w[0]);
         break;
       default:

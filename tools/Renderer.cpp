@@ -72,6 +72,9 @@ bool Frame::ShadowTestOf(const void* scene, const Point3& point, const Point3& t
   return g->Blocked(point, towardsLight, kShadowBias, maxDistance - kShadowBias);
 }
 
+// Only Update and the requirements run here: the first samples after Update are taken on the
+// render threads, as under the host, so whatever a material builds lazily on first use is built
+// there.
 void Frame::UpdateMaterials() {
   for (Mtl* m : distinctMaterials) {
     Interval valid = FOREVER;
@@ -80,15 +83,6 @@ void Frame::UpdateMaterials() {
   for (std::size_t i = 0; i < objectMaterials.size(); ++i) {
     Mtl* m = objectMaterials[i];
     superSampled[i] = m != nullptr && (m->Requirements(0) & MTLREQ_SUPERSAMPLE) != 0 ? 1 : 0;
-  }
-  // One sample per material before the threads start, so whatever a material builds lazily on
-  // first use after Update is built here, on one thread.
-  for (Mtl* m : distinctMaterials) {
-    SampleShadeContext sc;
-    sc.time = settings.time;
-    sc.point = Point3(0.0f, 0.0f, -1.0f);
-    for (const auto& light : lights) sc.AddLight(light.get());
-    m->Shade(sc);
   }
 }
 
@@ -101,6 +95,8 @@ void Frame::FillContext(const Point3& dir, const Hit& hit, SampleShadeContext& s
   if (n % dir > 0.0f) {
     n = -n;
     sc.backFace = TRUE;
+  } else {
+    sc.point = geometry.LitPoint(hit, sc.point);
   }
   sc.normal = n;
   sc.mtlNum = 0;

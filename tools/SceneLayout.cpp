@@ -80,7 +80,7 @@ SceneLayout BuildLayout(LayoutId id) {
           {"sphere", MakeSphere(Point3(1.1f, 0.0f, 1.0f), 1.0f, kSphereRings, kSphereSegments), 0});
       // Straight down, so that a level surface gets the light at full weight.
       s.lights.push_back({false, Point3(0.0f, 0.0f, -1.0f), Color(0.5f, 0.5f, 0.5f), 1.0f});
-      s.lights.push_back({true, Point3(-3.0f, -6.0f, 4.0f), Color(0.8f, 0.75f, 0.7f), 0.8f});
+      s.lights.push_back({true, Point3(3.5f, -6.0f, 4.0f), Color(0.8f, 0.75f, 0.7f), 0.8f});
       s.camera = {Point3(1.5f, -7.0f, 4.2f), Point3(-0.2f, 0.2f, 0.7f), Point3(0.0f, 0.0f, 1.0f), 0.4f};
       break;
   }

@@ -220,4 +220,58 @@ TEST(PenumbrixMap, CloneOwnsCopiesOfBlockMapsAndOutput) {
   EXPECT_EQ(copy->amounts[1], 0.5f);
 }
 
+// A damaged scene file can put any target into any slot. Each slot keeps only its own kind;
+// a wrong-typed target leaves it empty, and the map (and its clone) shades as a fresh one.
+TEST(PenumbrixMap, SlotsKeepOnlyTargetsOfTheirKind) {
+  using Make = ReferenceTarget* (*)();
+  const Make block = [] {
+    return static_cast<ReferenceTarget*>(CreateParameterBlock(
+        kPenumbrixCurrentVersion.desc, kPenumbrixCurrentVersion.count, kPenumbrixCurrentVersion.version));
+  };
+  const Make output = [] { return static_cast<ReferenceTarget*>(GetNewDefaultTextureOutput()); };
+  const Make map = [] { return static_cast<ReferenceTarget*>(new StubMap()); };
+  struct Case {
+    const char* name;
+    int slot;
+    Make make;
+    bool kept;
+  };
+  const Case cases[] = {
+      {"block in the Dark map slot", Penumbrix::kRefDarkMap, block, false},
+      {"output in the Lit map slot", Penumbrix::kRefLitMap, output, false},
+      {"map in the block slot", Penumbrix::kRefParamBlock, map, false},
+      {"map in the Output slot", Penumbrix::kRefOutput, map, false},
+      {"block in the Output slot", Penumbrix::kRefOutput, block, false},
+      {"map in the Dark map slot", Penumbrix::kRefDarkMap, map, true},
+      {"block in the block slot", Penumbrix::kRefParamBlock, block, true},
+      {"output in the Output slot", Penumbrix::kRefOutput, output, true},
+  };
+  MapPtr fresh = NewMap();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MapPtr m = NewMap();
+    ReferenceTarget* target = c.make();
+    m->ReplaceReference(c.slot, target);
+    EXPECT_EQ(m->GetReference(c.slot), c.kept ? target : nullptr);
+    if (c.kept) continue;
+
+    RemapDir remap;
+    MapPtr copy(static_cast<Penumbrix*>(m->Clone(remap)));
+    ASSERT_NE(copy, nullptr);
+    // Dark only, both sides, Lit only.
+    for (float level : {0.0f, 0.5f, 1.0f}) {
+      SCOPED_TRACE(level);
+      for (Penumbrix* shaded : {m.get(), copy.get()}) {
+        Interval valid = FOREVER;
+        shaded->Update(0, valid);
+        LitSample s = LitSample::AtLevel(level);
+        LitSample r = LitSample::AtLevel(level);
+        EXPECT_EQ(shaded->EvalColor(s.sc()), fresh->EvalColor(r.sc()));
+        EXPECT_EQ(shaded->EvalMono(s.sc()), fresh->EvalMono(r.sc()));
+        EXPECT_EQ(shaded->EvalNormalPerturb(s.sc()), fresh->EvalNormalPerturb(r.sc()));
+      }
+    }
+  }
+}
+
 }  // namespace

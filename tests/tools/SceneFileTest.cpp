@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "RenderTestSupport.h"
@@ -14,7 +15,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string TempFile(const std::string& name) { return (fs::temp_directory_path() / name).u8string(); }
+// Named after the build too, so test runs of several build folders never share a file.
+std::string TempFile(const std::string& name) {
+  const std::string build = std::to_string(std::hash<std::string>{}(ExecutableFolder()));
+  return (fs::temp_directory_path() / (build + "-" + name)).u8string();
+}
 
 std::vector<unsigned char> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
